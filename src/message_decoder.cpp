@@ -16,32 +16,31 @@ namespace {
 
 constexpr int VOICED_MARK = 0x80;
 constexpr int SEMI_VOICED_MARK = 0x81;
-constexpr char PLACEHOLDER[] = "\x81\x48\x81\x48"; // ？？ in Shift-JIS
+constexpr int NO_BYTE = -2; // distinct from EOF
 
-enum CodeKind { LINE_BREAK, CONTROL, PLACEHOLDER_CODE, TEXT };
+enum CodeKind : unsigned char { TEXT, LINE_BREAK, CONTROL, PLACEHOLDER };
 
-CodeKind kind_of(int code)
+constexpr auto CODE_KINDS = [] {
+    std::array<CodeKind, 256> kinds{};
+    for (int code = 0; code < 256; ++code) {
+        if (code == 0x00 || code == 0x0A || code == 0x0B) kinds[code] = LINE_BREAK;
+        else if (code <= 0x0D || code == 0xFF) kinds[code] = CONTROL;
+        else if (code >= 0x11 && code <= 0x19) kinds[code] = PLACEHOLDER;
+        else kinds[code] = TEXT;
+    }
+    return kinds;
+}();
+
+// The next byte through the stream's buffer, or EOF. The tool runs a single
+// thread, so this is the C library's getc that skips the stream's lock: the
+// locking call costs more than decoding the byte does.
+inline int read_byte(std::FILE* rom)
 {
-    if (code == 0x00 || code == 0x0A || code == 0x0B) return LINE_BREAK;
-    if (code <= 0x0D || code == 0xFF) return CONTROL;
-    if (code >= 0x11 && code <= 0x19) return PLACEHOLDER_CODE;
-    return TEXT;
-}
-
-// The entry as a string: its bytes up to the first zero.
-void put_plain(const CharTableEntry& entry, std::FILE* out)
-{
-    if (entry[0] == 0) return;
-    std::putc(entry[0], out);
-    if (entry[1] != 0) std::putc(entry[1], out);
-}
-
-// Both bytes, always, the second raised by the mark (wrapping at 256).
-void put_voiced(const CharTableEntry& entry, int mark, std::FILE* out)
-{
-    const int raise = mark == VOICED_MARK ? 1 : 2;
-    std::putc(entry[0], out);
-    std::putc((entry[1] + raise) & 0xFF, out);
+#ifdef _WIN32
+    return _getc_nolock(rom);
+#else
+    return getc_unlocked(rom);
+#endif
 }
 
 DumpResult missing_byte(std::FILE* rom)
@@ -54,69 +53,81 @@ DumpResult missing_byte(std::FILE* rom)
 DumpResult dump_messages(std::FILE* rom, const CharTable& table, std::uint32_t start,
                          std::uint32_t end, std::FILE* out)
 {
-    if (std::fseek(rom, static_cast<long>(start), SEEK_SET) != 0) return missing_byte(rom);
+    // Output is gathered here and handed to the stream a block at a time: a
+    // call into the C library for every byte would cost more than decoding it.
+    // One code prints at most 4 bytes, so the block is emptied when it has
+    // less room than that left, once per code. (The count is a local of its
+    // own, so that it can live in a register.)
+    unsigned char block[4096];
+    std::size_t used = 0;
+    const auto put = [&](unsigned char byte) { block[used++] = byte; };
 
-    // Bytes of the current record still to come; 0 between records.
-    int remaining = 0;
-    // Offset of the next byte read. 64 bits wide, so that stepping past an
-    // `end` at the top of the 32-bit range still ends the walk.
-    for (std::uint64_t pos = start; pos <= end; ++pos) {
-        const int code = std::getc(rom);
-        if (code == EOF) return missing_byte(rom);
+    const DumpResult result = [&] {
+        if (std::fseek(rom, static_cast<long>(start), SEEK_SET) != 0) return missing_byte(rom);
 
-        if (remaining == 0) {
-            if (code == 0x00) continue; // filler between records
-            bool header_cut = false;
-            if (code == 0x01) {
-                // Long header: the length's low byte follows. It may lie just
-                // past `end`; an image that stops there leaves it 0.
-                const int low = std::getc(rom);
-                ++pos;
-                header_cut = low == EOF && pos <= end;
-                remaining = 256 + (low == EOF ? 0 : low);
-            } else {
-                remaining = code;
+        // Bytes of the current record still to come; 0 between records.
+        int remaining = 0;
+        // The byte after a plain text code: read to look for a voicing mark,
+        // and decoded in the next round when it is none.
+        int read_ahead = NO_BYTE;
+        // Offset of the next byte to decode. 64 bits wide, so that stepping
+        // past an `end` at the top of the 32-bit range still ends the walk.
+        for (std::uint64_t pos = start; pos <= end; ++pos) {
+            const int code = read_ahead != NO_BYTE ? read_ahead : read_byte(rom);
+            read_ahead = NO_BYTE;
+            if (code == EOF) return missing_byte(rom);
+            if (used > sizeof block - 4) {
+                std::fwrite(block, 1, used, out);
+                used = 0;
             }
-            std::putc('\n', out);
-            if (header_cut) return missing_byte(rom);
-            continue;
-        }
 
-        if (--remaining == 0) { // the record's last byte: its value does not matter
-            std::putc('\n', out);
-            continue;
-        }
-
-        switch (kind_of(code)) {
-        case LINE_BREAK:
-            std::putc('\n', out);
-            break;
-        case CONTROL:
-            break;
-        case PLACEHOLDER_CODE:
-            std::fputs(PLACEHOLDER, out);
-            break;
-        case TEXT: {
-            const CharTableEntry& entry = table[static_cast<unsigned char>(code)];
-            const int next = std::getc(rom);
-            if (next == VOICED_MARK || next == SEMI_VOICED_MARK) {
-                put_voiced(entry, next, out);
+            if (remaining > 1) { // a code inside a body
                 --remaining;
-                ++pos;
-                break;
+                const CodeKind kind = CODE_KINDS[static_cast<unsigned char>(code)];
+                if (kind == TEXT) {
+                    const CharTableEntry& entry = table[static_cast<unsigned char>(code)];
+                    const int next = read_byte(rom);
+                    if (next == VOICED_MARK || next == SEMI_VOICED_MARK) {
+                        // Both bytes, always, the second raised (wrapping at 256).
+                        put(entry[0]);
+                        put(static_cast<unsigned char>(entry[1] + (next == VOICED_MARK ? 1 : 2)));
+                        --remaining;
+                        ++pos;
+                        continue;
+                    }
+                    // Plain: the entry as a string, its bytes up to the first zero.
+                    if (entry[0] != 0) {
+                        put(entry[0]);
+                        if (entry[1] != 0) put(entry[1]);
+                    }
+                    // A byte missing past `end` is simply no mark; one missing
+                    // inside the region means the image is cut short.
+                    if (next == EOF && pos < end) return missing_byte(rom);
+                    read_ahead = next;
+                } else if (kind == LINE_BREAK) {
+                    put('\n');
+                } else if (kind == PLACEHOLDER) { // two full-width question marks
+                    for (unsigned char byte : {0x81, 0x48, 0x81, 0x48}) put(byte);
+                }
+            } else if (remaining == 1) { // the record's last byte: its value does not matter
+                remaining = 0;
+                put('\n');
+            } else if (code != 0x00) { // a header; 0x00 is filler between records
+                put('\n');
+                remaining = code;
+                if (code == 0x01) {
+                    // Long header: the length's low byte follows. It may lie
+                    // just past `end`, where an image may stop.
+                    const int low = read_byte(rom);
+                    ++pos;
+                    if (low == EOF && pos <= end) return missing_byte(rom);
+                    remaining = 256 + (low == EOF ? 0 : low);
+                }
             }
-            put_plain(entry, out);
-            // Anything else is a code of its own: put it back for the next
-            // round. A byte missing past `end` is simply no mark; one missing
-            // inside the region means the image is cut short.
-            if (next != EOF) {
-                std::ungetc(next, rom);
-            } else if (pos < end) {
-                return missing_byte(rom);
-            }
-            break;
         }
-        }
-    }
-    return DUMP_COMPLETE;
+        return DUMP_COMPLETE;
+    }();
+
+    std::fwrite(block, 1, used, out);
+    return result;
 }
