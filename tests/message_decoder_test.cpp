@@ -205,6 +205,9 @@ TEST(MessageDecoder, ImageEndingBeforeTheRegionPrintsNothing)
 
 TEST(MessageDecoder, UnreadableImageIsAReadError)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows C runtime flags no error on reading a write-only stream";
+#endif
     // A stream open for writing only fails every read.
     ScratchDir dir;
     write_file(dir / "rom", LEAD + bytes({0x02, 0x31, 0x00}));

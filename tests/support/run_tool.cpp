@@ -56,8 +56,8 @@ int spawn(const std::filesystem::path& dir, const std::vector<std::string>& args
     std::fflush(stderr);
     const int saved_out = _dup(1);
     const int saved_err = _dup(2);
-    const int out = _open(out_path.string().c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0644);
-    const int err = _open(err_path.string().c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0644);
+    const int out = _open(out_path.string().c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_TEXT, 0644);
+    const int err = _open(err_path.string().c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_TEXT, 0644);
     _dup2(out, 1);
     _dup2(err, 2);
     _close(out);
