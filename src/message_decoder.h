@@ -18,7 +18,9 @@ enum DumpResult {
 
 // Decodes the messages stored in rom[start..end] (end inclusive) and writes
 // their text to `out` as the table's Shift-JIS bytes, with LF line breaks.
-// Stops at the first byte up to `end` that cannot be read; what was decoded
-// before it has been written.
+// The walk may read one byte past `end`: a long header's second byte, or the
+// byte after a text code, which may be its voicing mark. It stops at the first
+// byte up to `end` that cannot be read; what was decoded before it has been
+// written.
 DumpResult dump_messages(std::FILE* rom, const CharTable& table, std::uint32_t start,
                          std::uint32_t end, std::FILE* out);

@@ -20,9 +20,10 @@ const std::string NOT_A_ROM = "\x82\xCD\x4E\x36\x34\x83\x8D\x83\x80\x82\xC5\x82\
 
 const std::string KA = "\x82\xA9", GA = "\x82\xAA";
 
-// 0x43 raised by the voiced mark and 0x44 plain carry 0x0A, 0x0D and 0x1A
-// bytes into the text, which a console stream must treat like any other.
-const CharTable TABLE = table_with({{0x2A, KA}, {0x31, "A"}, {0x43, "\x82\x09"}, {0x44, "\x0D\x1A"}});
+// 0x43 raised by the voiced mark, 0x44 and 0x45 plain put 0x0A, 0x0D and 0x1A
+// bytes into the text: a console stream writes every 0x0A as a line end, and
+// the others unchanged.
+const CharTable TABLE = table_with({{0x2A, KA}, {0x31, "A"}, {0x43, "\x82\x09"}, {0x44, "\x0D\x1A"}, {0x45, "\x0A"}});
 
 constexpr std::size_t REGION_SIZE = MESSAGE_REGION_END - MESSAGE_REGION_START + 1;
 
@@ -112,12 +113,12 @@ std::string full_region()
 {
     std::string region(REGION_SIZE, '\0');
     const std::string first = bytes({0x05, 0x31, 0x2A, 0x80, 0x31, 0x00, 0x00, 0x02, 0x12, 0x00});
-    const std::string last = bytes({0x04, 0x43, 0x80, 0x44, 0x00});
+    const std::string last = bytes({0x05, 0x43, 0x80, 0x44, 0x45, 0x00});
     region.replace(0, first.size(), first);
     region.replace(REGION_SIZE - last.size(), last.size(), last);
     return region + bytes({0x05, 0x31, 0x31, 0x31});
 }
-const std::string FULL_TEXT = "\n" "\nA" + GA + "A\n" "\n\x81\x48\x81\x48\n" "\n\x82\x0A\x0D\x1A\n";
+const std::string FULL_TEXT = "\n" "\nA" + GA + "A\n" "\n\x81\x48\x81\x48\n" "\n\x82\x0A\x0D\x1A\x0A\n";
 
 TEST_F(Tolmsg, DumpsTheWholeRegion)
 {
