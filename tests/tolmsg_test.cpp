@@ -134,6 +134,31 @@ TEST_F(Tolmsg, IgnoresArgumentsAfterTheFirst)
     expect_run(run({"game.z64", "other.z64", "--help"}), 0, BANNER + FULL_TEXT);
 }
 
+// A table file with no bytes leaves every code empty: only line breaks,
+// placeholders and the marks' raised second bytes show.
+class EmptyTable : public Tolmsg, public testing::WithParamInterface<const char*> {};
+
+TEST_P(EmptyTable, StillDumpsTheRegion)
+{
+    const std::string kind = GetParam();
+    if (kind == "empty_file") {
+        write_file(dir / "tol.tbl", "");
+    } else {
+#ifdef _WIN32
+        GTEST_SKIP() << "no /dev/null here";
+#else
+        std::filesystem::create_symlink("/dev/null", dir / "tol.tbl");
+#endif
+    }
+    write_rom_image(dir / "game.z64", full_region());
+    const std::string marked = std::string("\0\x01", 2);
+    expect_run(run({"game.z64"}), 0,
+               BANNER + "\n" "\n" + marked + "\n" "\n\x81\x48\x81\x48\n" "\n" + marked + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EmptyTable, testing::Values("empty_file", "dev_null"),
+                         [](const auto& info) { return std::string(info.param); });
+
 // An image that ends before the region does: what was decoded, then a report
 // and status 1; an image that ends with the region's last byte is complete.
 struct Cut {
