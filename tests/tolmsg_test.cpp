@@ -27,6 +27,8 @@ const CharTable TABLE = table_with({{0x2A, KA}, {0x31, "A"}, {0x43, "\x82\x09"},
 
 constexpr std::size_t REGION_SIZE = MESSAGE_REGION_END - MESSAGE_REGION_START + 1;
 
+void table_file(const ScratchDir& dir) { write_file(dir / "tol.tbl", table_file_bytes(TABLE)); }
+
 void expect_run(const RunResult& run, int status, const std::string& out)
 {
     EXPECT_EQ(run.status, status);
@@ -36,7 +38,7 @@ void expect_run(const RunResult& run, int status, const std::string& out)
 
 class Tolmsg : public testing::Test {
 protected:
-    void with_table() { write_file(dir / "tol.tbl", table_file_bytes(TABLE)); }
+    void with_table() { table_file(dir); }
     RunResult run(const std::vector<std::string>& args, Stdout to = Stdout::FILE)
     {
         return run_tolmsg(dir.path(), args, to);
@@ -58,7 +60,6 @@ struct Refusal {
 };
 
 void big_endian_image(const ScratchDir& dir) { write_rom_image(dir / "game.z64", bytes({0x02, 0x31, 0x00})); }
-void table_file(const ScratchDir& dir) { write_file(dir / "tol.tbl", table_file_bytes(TABLE)); }
 
 class RefusedRun : public Tolmsg, public testing::WithParamInterface<Refusal> {};
 
