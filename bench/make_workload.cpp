@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "message_decoder.h"
 #include "rom_image.h"
@@ -21,10 +20,6 @@ int main(int argc, char* argv[])
     std::filesystem::create_directories(dir);
     write_rom_image(dir / "workload.z64",
                     make_message_region(MESSAGE_REGION_END - MESSAGE_REGION_START + 1));
-
-    std::ofstream table(dir / "tol.tbl", std::ios::binary | std::ios::trunc);
-    for (const CharTableEntry& entry : make_workload_table()) {
-        table.put(static_cast<char>(entry[0])).put(static_cast<char>(entry[1]));
-    }
-    return table ? 0 : 1;
+    write_char_table_file(dir / "tol.tbl", make_workload_table());
+    return 0;
 }

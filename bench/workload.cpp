@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "rom_image.h"
+
 namespace {
 
 // Codes of the workload table (see make_workload_table).
@@ -76,12 +78,7 @@ std::string make_message_region(std::size_t size, unsigned seed)
             else length = std::min<std::size_t>(room - 2, 511);
         }
         region.append(gap, '\0');
-        if (length >= 256) {
-            region += '\x01';
-            region.push_back(static_cast<char>(length - 256));
-        } else {
-            region.push_back(static_cast<char>(length));
-        }
+        region += record_header(length);
         append_body(region, static_cast<unsigned>(length), random);
     }
     region.resize(size, '\0');

@@ -110,13 +110,8 @@ std::string encode_message(const std::u32string& message, const Listing& listing
     }
     body += static_cast<char>(LAST_BYTE);
 
-    // Records up to 255 bytes have a one-byte length, longer ones 0x01 and
-    // the length less 256.
-    const std::size_t length = body.size();
-    if (length > 511) throw std::runtime_error("a message is too long for one record");
-    const std::string header = length < 256 ? std::string(1, static_cast<char>(length))
-                                            : std::string{'\x01', static_cast<char>(length - 256)};
-    return header + body;
+    if (body.size() > 511) throw std::runtime_error("a message is too long for one record");
+    return record_header(body.size()) + body;
 }
 
 } // namespace
@@ -145,11 +140,8 @@ int main(int argc, char* argv[])
         const std::filesystem::path dir = argv[3];
         std::filesystem::create_directories(dir);
         write_rom_image(dir / "sample.z64", region);
-        std::ofstream table(dir / "tol.tbl", std::ios::binary | std::ios::trunc);
-        for (const CharTableEntry& entry : listing.table) {
-            table.put(static_cast<char>(entry[0])).put(static_cast<char>(entry[1]));
-        }
-        return table ? 0 : 1;
+        write_char_table_file(dir / "tol.tbl", listing.table);
+        return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_sample_rom: %s\n", error.what());
         return 1;

@@ -30,21 +30,11 @@ char rom_buffer[64 * 1024];
 char output_buffer[64 * 1024];
 CharTable char_table;
 
-// Opens a file for binary reading, or returns null. A directory counts as a
-// file that cannot be opened: some C libraries open one for reading, and the
-// first read then fails, so one byte is read and put back to find out.
+// Opens a file for binary reading with the given buffer, or returns null.
 std::FILE* open_input(const char* path, char* buffer, std::size_t buffer_size)
 {
     std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return nullptr;
-    if (buffer != nullptr) std::setvbuf(file, buffer, _IOFBF, buffer_size);
-    const int first = std::getc(file);
-    if (std::ferror(file)) {
-        std::fclose(file);
-        return nullptr;
-    }
-    if (first != EOF) std::ungetc(first, file);
-    std::clearerr(file);
+    if (file != nullptr && buffer != nullptr) std::setvbuf(file, buffer, _IOFBF, buffer_size);
     return file;
 }
 
@@ -77,8 +67,13 @@ int main(int argc, char* argv[])
     }
 
     const char* rom_path = argv[1];
+    // The image's first bytes tell its byte order, and whether it can be read
+    // at all: some C libraries open a directory for reading, and the first
+    // read then fails. (A directory named tol.tbl fails the same way while the
+    // table loads.)
     std::FILE* rom = open_input(rom_path, rom_buffer, sizeof rom_buffer);
-    if (rom == nullptr) {
+    const RomByteOrder byte_order = rom != nullptr ? detect_rom_byte_order(rom) : ROM_UNRECOGNISED;
+    if (rom == nullptr || std::ferror(rom)) {
         std::printf("file %s not found.\n", rom_path);
         return finish(1);
     }
@@ -91,7 +86,7 @@ int main(int argc, char* argv[])
         return finish(1);
     }
 
-    if (detect_rom_byte_order(rom) != ROM_BIG_ENDIAN) {
+    if (byte_order != ROM_BIG_ENDIAN) {
         std::printf("%s%s", rom_path, NOT_A_BIG_ENDIAN_ROM);
         return finish(1);
     }

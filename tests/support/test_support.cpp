@@ -62,16 +62,6 @@ CharTable table_with(std::initializer_list<std::pair<int, std::string>> entries)
     return table;
 }
 
-std::string table_file_bytes(const CharTable& table)
-{
-    std::string file;
-    for (const CharTableEntry& entry : table) {
-        file.push_back(static_cast<char>(entry[0]));
-        file.push_back(static_cast<char>(entry[1]));
-    }
-    return file;
-}
-
 ScratchDir::ScratchDir()
 {
     static std::atomic<int> counter{0};

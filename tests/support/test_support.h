@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "char_table.h"
+#include "rom_image.h"
 
 // Bytes written as numbers: bytes({0x80, 0x37}).
 std::string bytes(std::initializer_list<int> values);
@@ -28,8 +29,6 @@ void write_file(const std::filesystem::path& path, const std::string& content);
 
 // A table whose listed codes hold the given two bytes; all others are 00 00.
 CharTable table_with(std::initializer_list<std::pair<int, std::string>> entries);
-// The same table as the 512 bytes of a table file.
-std::string table_file_bytes(const CharTable& table);
 
 // A fresh empty folder inside the build tree, removed with this object.
 class ScratchDir {
